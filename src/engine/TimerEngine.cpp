@@ -8,7 +8,8 @@ TimerEngine::TimerEngine(TickSource& ticks, std::function<void()> repaint,
                          std::function<void()> expired)
     : m_ticks(ticks)
     , m_repaint(std::move(repaint))
-    , m_expired(std::move(expired)) {}
+    , m_expired(std::move(expired)) {
+}
 
 void TimerEngine::Reset() {
     m_state.StopwatchMode = false;

@@ -24,4 +24,6 @@ constexpr TColor ColorFromRgb32(std::uint32_t argb) {
 constexpr std::uint32_t Rgb32FromColor(TColor c) {
     return 0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
 }
-inline QColor ToQColor(TColor c) { return QColor::fromRgb(Rgb32FromColor(c)); }
+inline QColor ToQColor(TColor c) {
+    return QColor::fromRgb(Rgb32FromColor(c));
+}

@@ -23,7 +23,9 @@ using TMouseEvent =
     std::function<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 
 template <class C> TNotifyEvent Bind(C* self, void (C::*handler)(QObject*)) {
-    return [self, handler](QObject* sender) { (self->*handler)(sender); };
+    return [self, handler](QObject* sender) {
+        (self->*handler)(sender);
+    };
 }
 
 template <class C>
