@@ -6,6 +6,11 @@
 #include <gtest/gtest.h>
 #include <random>
 
+// Readable failures for texts.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace {
 
 const QDateTime kTuesdayAfternoon(QDate(2025, 12, 9), QTime(14, 52, 7, 45));
