@@ -1,0 +1,16 @@
+#include "app/General.h"
+
+#include "app/HoverImage.h"
+#include "toolkit/Colors.h"
+
+void PaintImageRed(THoverImage* image) {
+    if (!image)
+        return;
+    TBitmap* bitmap = image->Picture()->Bitmap();
+    for (int y = 0; y < bitmap->Height(); ++y) {
+        for (int x = 0; x < bitmap->Width(); ++x) {
+            if ((TColor(bitmap->Canvas()->Pixels(x, y)) & 0xFFFFFF) != clBlack)
+                bitmap->Canvas()->Pixels(x, y) = clRed;
+        }
+    }
+}
