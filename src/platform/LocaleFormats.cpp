@@ -39,10 +39,11 @@ bool split(QStringView format, QStringView ampmFormat, int depth, std::vector<Pi
                 return &*it;
         return nullptr;
     };
+    // %T, %D, %R and %F stand for fixed formats of plain fields. %r stands for the locale's own
+    // 12-hour format, which is taken in only at the top: one that named itself again could
+    // recurse, and one full of %r would multiply.
     const auto nested = [&](QStringView inner) {
-        // %r, %T, %D, %R stand for whole formats; the locale's own 12-hour format behind %r could
-        // name itself, so nesting stops two levels down.
-        return depth < 2 && split(inner, ampmFormat, depth + 1, out);
+        return split(inner, ampmFormat, depth + 1, out);
     };
 
     qsizetype i = 0;
@@ -131,7 +132,7 @@ bool split(QStringView format, QStringView ampmFormat, int depth, std::vector<Pi
             field(QStringLiteral("dddd"));
             break;
         case u'r':
-            ok = !unpadded && nested(ampmFormat);
+            ok = !unpadded && depth == 0 && nested(ampmFormat);
             break;
         case u'T':
             ok = !unpadded && nested(u"%H:%M:%S");

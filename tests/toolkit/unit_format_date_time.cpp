@@ -109,7 +109,8 @@ TEST(FormatDateTime, ArbitraryPicturesStayBoundedAndLinear) {
     settings.ShortTimeFormat = QString(300, u'c');
 
     std::mt19937 random(12345);
-    const QString alphabet = "dmyhnsztcapDMYHNSZTCAP/:'\" xX-";
+    // Letters of the picture language, quotes, separators, and halves of a surrogate pair.
+    const QString alphabet = QString::fromUtf8("dmyhnsztcapDMYHNSZTCAP/:'\" xX-\u00e9\U0001F600");
     for (int round = 0; round < 300; ++round) {
         QString picture;
         const int length = int(random() % 400);
