@@ -15,6 +15,12 @@ packages=(
   # test machinery: a real X server and window manager, a real D-Bus peer, locales
   xvfb xauth openbox xdotool x11-utils x11-apps imagemagick
   dbus dbus-daemon python3 python3-dbusmock locales procps
+  # packaging (scripts/ci-package.sh) and fuzzing (scripts/fuzz.sh)
+  desktop-file-utils
+  appstream
+  dpkg-dev
+  clang
+  libclang-rt-14-dev
 )
 
 sudo=""
