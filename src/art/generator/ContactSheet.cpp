@@ -88,7 +88,7 @@ QImage waveform(const QByteArray& wav) {
 } // namespace
 
 QImage contactSheet(const std::vector<Item>& items) {
-    QImage canvas(1716, 2400, QImage::Format_RGB32);
+    QImage canvas(1716, 4000, QImage::Format_RGB32);
     canvas.fill(qRgb(60, 70, 90));
     int used = 0;
     {

@@ -46,7 +46,7 @@ QImage lightningBolt() {
     beginMask(p, mask);
     // Top edge at the upper right, a step out to the right, the long stroke down to the tip at
     // the lower left, and back up with a step out to the left.
-    p.drawPolygon(polygon({{26, 2}, {36, 2}, {29, 12}, {35, 12}, {14, 30}, {20, 17}, {14, 17}}));
+    p.drawPolygon(polygon({{24, 2}, {37, 2}, {30, 11}, {37, 11}, {12, 30}, {20, 17}, {13, 17}}));
     p.end();
     return shade(mask, kTopGrey, kBottomGrey);
 }
@@ -87,16 +87,16 @@ QImage clock() {
         octagon << centre + QPointF(radius * std::cos(a), radius * std::sin(a));
     }
     p.drawPolygon(octagon);
-    // Hands: the short one to the upper left, the long one to the right.
-    p.setPen(cutPen(2));
-    p.drawLine(QPointF(24, 15), QPointF(18, 9));
-    p.drawLine(QPointF(24, 15), QPointF(34, 15));
+    // Hands: the short one to the upper left, the long one to the right, on a black hub.
+    p.setPen(cutPen(3));
+    p.drawLine(QPointF(23.5, 15.5), QPointF(18.5, 10.5));
+    p.drawLine(QPointF(23.5, 15.5), QPointF(32, 15.5));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
-    p.drawRect(QRectF(22, 14, 3, 3));
+    p.drawRect(QRectF(21.5, 13.5, 4, 4));
     // Two dots low on the face.
-    p.drawRect(QRectF(18, 22, 3, 3));
-    p.drawRect(QRectF(27, 22, 3, 3));
+    p.drawRect(QRectF(18, 22, 2, 2));
+    p.drawRect(QRectF(28, 22, 2, 2));
     p.end();
     return shade(mask, kTopGrey, kBottomGrey);
 }
