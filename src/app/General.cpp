@@ -1,6 +1,7 @@
 #include "app/General.h"
 
 #include "app/HoverImage.h"
+#include "platform/SessionControl.h"
 #include "toolkit/Colors.h"
 
 void PaintImageRed(THoverImage* image) {
@@ -13,4 +14,8 @@ void PaintImageRed(THoverImage* image) {
                 bitmap->Canvas()->Pixels(x, y) = clRed;
         }
     }
+}
+
+bool ShutdownWindows(std::uint32_t flags) {
+    return platform::ShutdownWindowsFlags(flags);
 }
