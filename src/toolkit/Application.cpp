@@ -98,6 +98,8 @@ int TApplication::Run() {
     for (auto it = m_owned.rbegin(); it != m_owned.rend(); ++it)
         delete it->data();
     m_owned.clear();
+    // Qt goes while main is still running: its own clean-up needs a live program around it.
+    m_app.reset();
     return 0;
 }
 

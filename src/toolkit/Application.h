@@ -27,7 +27,8 @@ public:
         adopt(form);
     }
 
-    // Shows the main form and handles events until the program is asked to end.
+    // Shows the main form and handles events until the program is asked to end; then destroys
+    // the forms and the Qt application it made.
     int Run();
 
     // Iconifies every shown window of the program.
