@@ -114,6 +114,9 @@ TEST_F(MainWindowTest, StartsWithNormalButtonsEmptyStatusAndTheLayoutTexts) {
     EXPECT_EQ(f->Label2->Caption(), kMakerAddress);
     EXPECT_TRUE(QString(kMakerAddress).startsWith("https://"));
     EXPECT_EQ(QString(kProductPage), QString(kMakerAddress) + "/software/tavorine.htm");
+    // The stand-in fonts give the layout's own text widths.
+    EXPECT_EQ(f->Label1->width(), 55);
+    EXPECT_EQ(f->Label7->width(), 77);
     // The address fits its label at the layout's font.
     EXPECT_LE(QFontMetrics(f->Label2->font()).horizontalAdvance(f->Label2->Caption()), 194);
 }
