@@ -27,7 +27,7 @@ void drawSegmentDigitZero(QPainter& p, double x, double y, double w, double h, d
     p.drawRect(QRectF(x + w - t, y + h / 2 + t * 0.2, t, h / 2 - t * 0.7)); // c
 }
 
-void drawIcon(QPainter& p) {
+void drawIcon(QPainter& p, bool pixelGrid) {
     p.setPen(Qt::NoPen);
     QLinearGradient blue(0, 3, 0, 46);
     blue.setColorAt(0.0, QColor(130, 190, 255));
@@ -55,6 +55,25 @@ void drawIcon(QPainter& p) {
     p.setBrush(Qt::black);
     p.drawRoundedRect(QRectF(5, 7, 38, 26), 1.5, 1.5);
 
+    if (pixelGrid) {
+        // At 24 pixels every line is laid on whole pixels (two units a pixel), so the digits stay
+        // legible: 3 x 5 pixel rings, one-pixel dashes.
+        p.setBrush(QColor(0, 255, 255));
+        for (double y : {10.0, 26.0})
+            for (double x = 8; x <= 38; x += 4)
+                p.drawRect(QRectF(x, y, 2, 2));
+        p.setBrush(QColor(255, 24, 16));
+        for (double x : {8.0, 16.0, 28.0, 36.0}) {
+            p.drawRect(QRectF(x, 14, 6, 2));
+            p.drawRect(QRectF(x, 22, 6, 2));
+            p.drawRect(QRectF(x, 14, 2, 10));
+            p.drawRect(QRectF(x + 4, 14, 2, 10));
+        }
+        p.drawRect(QRectF(24, 16, 2, 2));
+        p.drawRect(QRectF(24, 20, 2, 2));
+        return;
+    }
+
     // Dashed cyan lines above and below the digits.
     p.setBrush(QColor(0, 255, 255));
     for (double y : {9.5, 29.0}) {
@@ -78,7 +97,7 @@ QImage render(int size) {
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.scale(double(big) / 48.0, double(big) / 48.0);
-    drawIcon(p);
+    drawIcon(p, size == 24);
     p.end();
 
     QImage out(size, size, QImage::Format_ARGB32);
