@@ -10,7 +10,7 @@
 
 namespace platform {
 
-class SoundStream;
+class SoundDecoder;
 
 // Plays the program's sounds through SDL audio, one at a time: a new play cuts off the one that
 // is sounding. Every play returns at once; the sound goes on while the event loop runs.
@@ -58,20 +58,19 @@ public:
 private:
     bool openDevice();
     void closeDevice();
-    void startQueue();
+    void play(std::unique_ptr<SoundDecoder> stream, const QString& source);
+    void resume();
     void service();
-    bool topUp();
-    bool playBuiltInSamples();
+    void topUp();
     const std::vector<float>& builtInSamples();
 
     std::uint32_t m_device = 0;
-    bool m_audioInit = false;
-    std::unique_ptr<SoundStream> m_stream;
+    std::unique_ptr<SoundDecoder> m_stream;
     QByteArray m_builtInWav;
     bool m_builtInDecoded = false;
     std::vector<float> m_builtIn;
     QTimer m_service;
-    qint64 m_drainedAt = -1;
+    bool m_lingering = false;
     int m_lingerMs = DefaultLingerMs;
     QString m_lastSource;
 };
