@@ -1,4 +1,5 @@
 #include "app/Unit1.h"
+#include "art/Art.h"
 #include "toolkit/Application.h"
 
 #include <clocale>
@@ -15,6 +16,7 @@ int main(int, char** argv) {
     // Dates, times and text in the user's own conventions.
     std::setlocale(LC_ALL, "");
     Application->Initialize(argv[0]);
+    Application->SetIcon(art::data(u"MAINICON.ico"));
     Application->CreateForm(Form1);
 #ifdef TAVORINE_HAVE_DIALOGS
     Application->CreateForm(frmActions);

@@ -3,7 +3,11 @@
 #include "toolkit/TForm.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QEventLoop>
+#include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QSessionManager>
 #include <QStyle>
 #include <QStyleFactory>
@@ -57,6 +61,21 @@ void TApplication::Initialize(const char* argv0) {
         QApplication::setStyle(fusion);
         QApplication::setPalette(fusion->standardPalette());
     }
+}
+
+void TApplication::SetIcon(const QByteArray& icoData) {
+    QBuffer buffer;
+    buffer.setData(icoData);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "ico");
+    QIcon icon;
+    for (bool more = reader.canRead(); more; more = reader.jumpToNextImage()) {
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
+    if (!icon.isNull())
+        QApplication::setWindowIcon(icon);
 }
 
 void TApplication::adopt(TForm* form) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 class QApplication;
+class QByteArray;
 class QEventLoop;
 class TForm;
 
@@ -18,6 +19,10 @@ public:
     // Sets up Qt: X11 when a display is there, no high-DPI scaling, no session restart, the
     // Fusion style. Only the program name reaches Qt, so Qt's own options can change nothing.
     void Initialize(const char* argv0);
+
+    // The icon of every window, from the images of an .ico file; data that is no icon changes
+    // nothing.
+    void SetIcon(const QByteArray& icoData);
 
     // Makes the form, stores it in `ref`, then runs its OnCreate. The first form made this way is
     // the main form.
