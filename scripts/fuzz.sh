@@ -23,6 +23,8 @@ cmake --build "$build_dir" -j 2 --target $FUZZ_TARGETS
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+# Leaks inside the libraries we call, not ours, are listed in fuzz/lsan.supp.
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0}
 # Nothing a target does may reach a bus or a sound device of this machine.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
