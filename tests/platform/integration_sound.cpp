@@ -126,7 +126,7 @@ TEST_F(SoundPlayerDisk, AlarmGivesFiveBurstsOneSecondApart) {
     }
 }
 
-// A chosen file of each kind the program's file dialog may bring plays once, whole, at its pitch,
+// A chosen file of the kinds people keep sounds in plays once, whole, at its pitch,
 // whatever its rate and channels.
 TEST_F(SoundPlayerDisk, SoundFilesPlayOnce) {
     const struct {
@@ -139,6 +139,7 @@ TEST_F(SoundPlayerDisk, SoundFilesPlayOnce) {
         {"tone.wav", sound::Container::Wav, 44100, 1, 660},
         {"tone.flac", sound::Container::Flac, 48000, 2, 550},
         {"tone.ogg", sound::Container::Ogg, 22050, 1, 770},
+        {"tone.mp3", sound::Container::Mp3, 44100, 2, 880},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

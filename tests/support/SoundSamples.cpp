@@ -45,6 +45,9 @@ bool writeTone(const QString& path, Container container, int rate, int channels,
     case Container::Ogg:
         info.format = SF_FORMAT_OGG | SF_FORMAT_VORBIS;
         break;
+    case Container::Mp3:
+        info.format = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
+        break;
     }
     SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
     if (!file)

@@ -9,7 +9,7 @@ namespace testsupport {
 // Sounds written for tests, and the analysis of what the player sent to SDL's disk driver.
 namespace sound {
 
-enum class Container { Wav, Flac, Ogg };
+enum class Container { Wav, Flac, Ogg, Mp3 };
 
 // A sine tone of the given length, written with libsndfile; false when it could not be written.
 bool writeTone(const QString& path, Container container, int rate, int channels, double hz,
