@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QStyleHints>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -417,4 +418,26 @@ TEST_F(MainWindowTest, MakeRedBlackTurnsOnlyPureRedBack) {
     f->MakeBlackRed(f->HoverImage9);
     EXPECT_EQ(now.pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
     EXPECT_EQ(now.pixel(2, 0) & 0xFFFFFF, 0xFF0000u);
+}
+
+TEST_F(MainWindowTest, StatusLineClearsWhenThePointerGoesFromAButtonIntoADialogItOpened) {
+    // As "Set timer" does: the click restores the bar and a modal dialog opens over the window;
+    // the pointer then leaves the button for the dialog, and the main window is blocked.
+    TForm dialog("Dialog", "Dialog", 200, 100, poMainFormCenter);
+    auto* inside = new THoverImage(&dialog, "Inside");
+    inside->SetBounds(0, 0, 200, 100);
+    pointTo(f->HoverImage2);
+    ASSERT_EQ(f->Label6->Caption(), "Set timer");
+    QString whileOpen;
+    bool buttonNormal = false;
+    QTimer::singleShot(0, [&] {
+        pointTo(inside);
+        whileOpen = f->Label6->Caption();
+        buttonNormal = normal(f->HoverImage2, 4);
+        dialog.SetModalResult(2);
+    });
+    f->resetAll();
+    dialog.ShowModal();
+    EXPECT_EQ(whileOpen, "");
+    EXPECT_TRUE(buttonNormal);
 }
