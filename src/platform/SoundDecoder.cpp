@@ -27,7 +27,7 @@ struct SoundDecoder::Impl {
     sf_count_t position = 0;
     int fd = -1;
     SDL_AudioCVT cvt{};
-    std::vector<Uint8> work;
+    std::vector<float> work; // SDL_ConvertAudio works in place, growing by len_mult
 
     static sf_count_t length(void* self) { return static_cast<Impl*>(self)->data.size(); }
     static sf_count_t tell(void* self) { return static_cast<Impl*>(self)->position; }
@@ -151,13 +151,13 @@ bool SoundDecoder::Decode(std::vector<float>& out) {
     SDL_AudioCVT& cvt = m_impl->cvt;
     const std::size_t inFrames = before + core + beyond;
     const std::size_t inBytes = inFrames * channels * sizeof(float);
-    m_impl->work.resize(inBytes * std::size_t(std::max(1, cvt.len_mult)));
-    std::memcpy(m_impl->work.data(), m_history.data(), m_history.size() * sizeof(float));
-    std::memcpy(m_impl->work.data() + m_history.size() * sizeof(float), m_pending.data(),
-                (core + beyond) * channels * sizeof(float));
+    m_impl->work.resize(inBytes * std::size_t(std::max(1, cvt.len_mult)) / sizeof(float) + 1);
+    std::copy(m_history.begin(), m_history.end(), m_impl->work.data());
+    std::copy(m_pending.begin(), m_pending.begin() + long((core + beyond) * channels),
+              m_impl->work.data() + m_history.size());
     std::size_t outBytes = inBytes;
     if (cvt.needed) {
-        cvt.buf = m_impl->work.data();
+        cvt.buf = reinterpret_cast<Uint8*>(m_impl->work.data());
         cvt.len = int(inBytes);
         if (SDL_ConvertAudio(&cvt) != 0) {
             m_finished = true;
@@ -169,7 +169,7 @@ bool SoundDecoder::Decode(std::vector<float>& out) {
     const std::size_t skip = std::min(outFrames, before * m_outPerPeriod / m_period);
     const std::size_t keep =
         last ? outFrames - skip : std::min(outFrames - skip, core * m_outPerPeriod / m_period);
-    const float* converted = reinterpret_cast<const float*>(m_impl->work.data());
+    const float* converted = m_impl->work.data();
     out.insert(out.end(), converted + skip * OutputChannels,
                converted + (skip + keep) * OutputChannels);
 
