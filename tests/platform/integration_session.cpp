@@ -3,6 +3,7 @@
 // to use is its own daemon's before anything that could shut a machine down is called.
 #include "platform/SessionControl.h"
 #include "support/MockLogind.h"
+#include "support/ScopedEnv.h"
 
 #include <QDBusConnection>
 #include <QElapsedTimer>
@@ -20,32 +21,11 @@ void PrintTo(const QString& text, std::ostream* out) {
 
 using platform::SessionControl;
 using testsupport::MockLogind;
+using testsupport::ScopedEnv;
 
 namespace {
 
 const QString SessionsPath = QStringLiteral("/org/freedesktop/login1/session/");
-
-// Sets (or, with nullopt, removes) a variable for one scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, std::optional<QByteArray> value)
-        : m_name(name)
-        , m_old(qEnvironmentVariableIsSet(name) ? std::optional<QByteArray>(qgetenv(name))
-                                                : std::nullopt) {
-        set(value);
-    }
-    ~ScopedEnv() { set(m_old); }
-
-private:
-    void set(const std::optional<QByteArray>& value) {
-        if (value)
-            qputenv(m_name, *value);
-        else
-            qunsetenv(m_name);
-    }
-    const char* m_name;
-    std::optional<QByteArray> m_old;
-};
 
 // The guard that comes before every request: the bus is the daemon in the mock's own temporary
 // folder, and the mock answers on it.

@@ -3,6 +3,7 @@
 #include "platform/SoundDecoder.h"
 #include "platform/SoundPlayer.h"
 #include "platform/SoundTheme.h"
+#include "support/ScopedEnv.h"
 #include "support/SoundSamples.h"
 #include "support/Wait.h"
 
@@ -18,29 +19,10 @@
 using platform::SoundPlayer;
 namespace sound = testsupport::sound;
 using testsupport::runEventsFor;
+using testsupport::ScopedEnv;
 using testsupport::waitUntil;
 
 namespace {
-
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : m_name(name)
-        , m_old(qEnvironmentVariableIsSet(name) ? std::optional<QByteArray>(qgetenv(name))
-                                                : std::nullopt) {
-        qputenv(name, value);
-    }
-    ~ScopedEnv() {
-        if (m_old)
-            qputenv(m_name, *m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    std::optional<QByteArray> m_old;
-};
 
 qint64 timed(const std::function<void()>& action) {
     QElapsedTimer clock;
@@ -262,26 +244,8 @@ TEST_F(SoundPlayerDisk, WithoutAThemeTheBuiltInSoundStandsIn) {
 // A file announcing hours of sound (a sparse gigabyte) starts at once and is decoded as it plays;
 // the next play cuts it off.
 TEST_F(SoundPlayerDisk, HugeFileNeverBlocks) {
-    const QString tone = path("tone.wav");
-    ASSERT_TRUE(sound::writeTone(tone, sound::Container::Wav, 44100, 2, 440, 0.2));
     const QString huge = path("huge.wav");
-    {
-        QFile source(tone);
-        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-        QByteArray bytes = source.readAll();
-        const qsizetype data = bytes.indexOf("data");
-        ASSERT_GT(data, 0);
-        const quint32 size = (quint32(1) << 30) - quint32(data) - 8;
-        const quint32 riff = (quint32(1) << 30) - 8;
-        for (int i = 0; i < 4; ++i) {
-            bytes[data + 4 + i] = char((size >> (8 * i)) & 0xFF);
-            bytes[4 + i] = char((riff >> (8 * i)) & 0xFF);
-        }
-        QFile file(huge);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        ASSERT_TRUE(file.resize(qint64(1) << 30));
-    }
+    ASSERT_TRUE(sound::writeSparseWav(huge, qint64(1) << 30));
     SoundPlayer player;
     player.SetBuiltInSound(sound::alarmWav());
     player.SetLingerMs(200);

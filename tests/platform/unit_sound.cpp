@@ -2,6 +2,7 @@
 // converting files piece by piece.
 #include "platform/SoundDecoder.h"
 #include "platform/SoundTheme.h"
+#include "support/ScopedEnv.h"
 #include "support/SoundSamples.h"
 
 #include <QDir>
@@ -18,28 +19,9 @@
 using platform::SoundDecoder;
 using platform::SoundTheme;
 namespace sound = testsupport::sound;
+using testsupport::ScopedEnv;
 
 namespace {
-
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : m_name(name)
-        , m_old(qEnvironmentVariableIsSet(name) ? std::optional<QByteArray>(qgetenv(name))
-                                                : std::nullopt) {
-        qputenv(name, value);
-    }
-    ~ScopedEnv() {
-        if (m_old)
-            qputenv(m_name, *m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    std::optional<QByteArray> m_old;
-};
 
 void touch(const QString& path, const QByteArray& content = "x") {
     QDir().mkpath(QFileInfo(path).path());
@@ -180,26 +162,7 @@ TEST(SoundDecoder, HugeFileIsDecodedAPieceAtATime) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("long.wav");
-    const QString tone = dir.filePath("tone.wav");
-    ASSERT_TRUE(sound::writeTone(tone, sound::Container::Wav, 44100, 2, 440, 0.1));
-    {
-        // The tone's header and samples, with the data size patched to fill a sparse gigabyte.
-        QFile source(tone);
-        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-        QByteArray bytes = source.readAll();
-        const qsizetype data = bytes.indexOf("data");
-        ASSERT_GT(data, 0);
-        const quint32 size = (quint32(1) << 30) - quint32(data) - 8;
-        const quint32 riff = (quint32(1) << 30) - 8;
-        for (int i = 0; i < 4; ++i) {
-            bytes[data + 4 + i] = char((size >> (8 * i)) & 0xFF);
-            bytes[4 + i] = char((riff >> (8 * i)) & 0xFF);
-        }
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        ASSERT_TRUE(file.resize(qint64(1) << 30));
-    }
+    ASSERT_TRUE(sound::writeSparseWav(path, qint64(1) << 30));
     QElapsedTimer clock;
     clock.start();
     auto decoder = SoundDecoder::OpenFile(path);

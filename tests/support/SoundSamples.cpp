@@ -62,6 +62,29 @@ bool writeTone(const QString& path, Container container, int rate, int channels,
     return written == sf_count_t(mono.size());
 }
 
+bool writeSparseWav(const QString& path, qint64 bytes) {
+    const QString tonePath = path + QStringLiteral(".tone");
+    if (!writeTone(tonePath, Container::Wav, 44100, 2, 440, 0.2))
+        return false;
+    QFile tone(tonePath);
+    if (!tone.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray header = tone.readAll();
+    tone.remove();
+    const qsizetype data = header.indexOf("data");
+    if (data < 0 || bytes > 0xFFFFFFFFll || bytes < header.size())
+        return false;
+    const quint32 riffSize = quint32(bytes - 8);
+    const quint32 dataSize = quint32(bytes - data - 8);
+    for (int i = 0; i < 4; ++i) {
+        header[4 + i] = char((riffSize >> (8 * i)) & 0xFF);
+        header[data + 4 + i] = char((dataSize >> (8 * i)) & 0xFF);
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(header) == header.size() &&
+           file.resize(bytes);
+}
+
 QByteArray alarmWav() {
     const QByteArray own = art::data(u"WAVE.1.wav");
     if (!own.isEmpty())

@@ -14,6 +14,9 @@ enum class Container { Wav, Flac, Ogg, Mp3 };
 // A sine tone of the given length, written with libsndfile; false when it could not be written.
 bool writeTone(const QString& path, Container container, int rate, int channels, double hz,
                double seconds, double amplitude = 0.5);
+// A WAV file of the given size (a gigabyte, say) whose header claims it all as samples: a short
+// 440 Hz tone, then a sparse stretch of silence that takes no disk space.
+bool writeSparseWav(const QString& path, qint64 bytes);
 // A tone as 32-bit float samples in memory (mono), for checking conversions against the ideal.
 std::vector<float> tone(int rate, double hz, double seconds, double amplitude = 0.5);
 
