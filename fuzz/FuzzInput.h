@@ -41,16 +41,24 @@ public:
 
     // The field as text; a missing field is empty.
     QString text(std::size_t index) const {
-        if (!has(index))
-            return {};
-        const std::vector<std::uint8_t>& p = m_parts[index];
-        if (!p.empty() && p[0] == 0xFF) {
+        return has(index) ? decode(m_parts[index].data(), m_parts[index].size()) : QString();
+    }
+
+    // The field's raw bytes; a missing field is empty.
+    const std::vector<std::uint8_t>& bytes(std::size_t index) const {
+        static const std::vector<std::uint8_t> none;
+        return has(index) ? m_parts[index] : none;
+    }
+
+    // Text in the fields' encoding: UTF-8, or UTF-16LE after a leading 0xFF.
+    static QString decode(const std::uint8_t* p, std::size_t size) {
+        if (size > 0 && p[0] == 0xFF) {
             QString s;
-            for (std::size_t i = 1; i + 1 < p.size(); i += 2)
+            for (std::size_t i = 1; i + 1 < size; i += 2)
                 s.append(QChar(char16_t(p[i] | p[i + 1] << 8)));
             return s;
         }
-        return QString::fromUtf8(reinterpret_cast<const char*>(p.data()), qsizetype(p.size()));
+        return QString::fromUtf8(reinterpret_cast<const char*>(p), qsizetype(size));
     }
 
     // The field as a list of names split at '|'.

@@ -11,17 +11,34 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QStringView>
 #include <QTime>
 #include <algorithm>
 #include <cstdio>
 
 namespace {
 
-void checkFormatted(const QString& out) {
+// Text the formatter writes comes from the picture and the settings; when all of them are
+// well-formed UTF-16, so must the result be, also where the length limit cuts it off.
+void checkFormatted(const QString& out, bool inputValid) {
     if (out.size() > MaxFormattedLength)
         fuzzinput::fail("FormatDateTime wrote more than MaxFormattedLength characters");
-    if (!out.isEmpty() && out.back().isHighSurrogate())
-        fuzzinput::fail("FormatDateTime cut a surrogate pair in half");
+    if (inputValid && !QStringView(out).isValidUtf16())
+        fuzzinput::fail("FormatDateTime broke a surrogate pair");
+}
+
+bool validUtf16(const TFormatSettings& s) {
+    const auto ok = [](const QString& t) {
+        return QStringView(t).isValidUtf16();
+    };
+    for (const QStringList* list :
+         {&s.ShortMonthNames, &s.LongMonthNames, &s.ShortDayNames, &s.LongDayNames})
+        for (const QString& name : *list)
+            if (!ok(name))
+                return false;
+    return ok(s.DateSeparator) && ok(s.TimeSeparator) && ok(s.TimeAMString) && ok(s.TimePMString) &&
+           ok(s.ShortDateFormat) && ok(s.LongDateFormat) && ok(s.ShortTimeFormat) &&
+           ok(s.LongTimeFormat);
 }
 
 void checkDecimal(int value, int minDigits) {
@@ -66,8 +83,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (in.has(9 + i))
             *lists[i] = in.names(9 + i);
 
-    checkFormatted(FormatDateTime(in.text(0), when, s));
-    checkFormatted(FormatDateTime(ClockLinePicture(s.ShortDateFormat, s.LongTimeFormat), when, s));
+    const QString picture = in.text(0);
+    const bool settingsValid = validUtf16(s);
+    checkFormatted(FormatDateTime(picture, when, s),
+                   settingsValid && QStringView(picture).isValidUtf16());
+    checkFormatted(FormatDateTime(ClockLinePicture(s.ShortDateFormat, s.LongTimeFormat), when, s),
+                   settingsValid);
     checkDecimal(year, msec);
     return 0;
 }
