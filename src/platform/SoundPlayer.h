@@ -20,7 +20,7 @@ class SoundDecoder;
 // neither blocks the caller nor fills memory. SDL keeps a paused device's thread writing silence
 // about fifty times a second, so the device is closed again a short while after the last sound
 // has drained: an idle program stays idle. Without any audio device a play is silent, and the
-// next play tries the device again.
+// next play tries the device again. Derive and override the two plays to record them in tests.
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
@@ -33,11 +33,11 @@ public:
     static SoundPlayer& Shared();
 
     // The built-in alarm (art::data("WAVE.1.wav")), decoded once and kept.
-    void PlayBuiltIn();
+    virtual void PlayBuiltIn();
     // A sound named by the user: a name of the desktop's sound theme first, then a file of any
     // kind libsndfile reads. What cannot be found or read plays the theme's "bell", or the
     // built-in alarm where no sound theme is installed.
-    void PlayNamed(const QString& name);
+    virtual void PlayNamed(const QString& name);
     // Silences whatever is sounding.
     void Stop();
 
