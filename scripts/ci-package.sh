@@ -118,6 +118,20 @@ while [ "$(date +%s)" -lt "$deadline" ]; do
   if [ "$colours" -gt 16 ]; then painted=1; break; fi
   sleep 0.2
 done
+# The clock line and the digits take their first values on the first one-second tick: keep the
+# first screenshot that differs from the first paint, for a few seconds at most.
+if [ "$painted" -eq 1 ]; then
+  cp "$screenshot" "$work/first.png"
+  settle=$(( $(date +%s) + 4 ))
+  while [ "$(date +%s)" -lt "$settle" ]; do
+    sleep 0.25
+    import -window root "$work/next.png"
+    if ! compare -metric AE "$work/first.png" "$work/next.png" null: >/dev/null 2>&1; then
+      mv "$work/next.png" "$screenshot"
+      break
+    fi
+  done
+fi
 alive=1
 kill -0 "$pid" 2>/dev/null || alive=0
 stop
