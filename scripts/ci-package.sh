@@ -34,7 +34,9 @@ cmake --build "$build_dir"
 rm -f "$build_dir"/tavorine_*.deb
 (cd "$build_dir" && cpack -G DEB)
 debs=("$build_dir"/tavorine_*_amd64.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one tavorine_<version>_amd64.deb"
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+  fail "expected one tavorine_<version>_amd64.deb"
+fi
 deb=$(realpath "${debs[0]}")
 echo "Package: $deb"
 dpkg-deb --field "$deb" Package Version Architecture Depends
@@ -45,7 +47,9 @@ dpkg-query -W -f='${Status}\n' tavorine | grep -q "install ok installed" \
   || fail "tavorine is not installed after apt-get install"
 
 binary=$(dpkg -L tavorine | grep -E '/bin/tavorine$' | head -n 1)
-[ -n "$binary" ] && [ -x "$binary" ] || fail "the package installs no executable bin/tavorine"
+if [ -z "$binary" ] || [ ! -x "$binary" ]; then
+  fail "the package installs no executable bin/tavorine"
+fi
 desktop=$(dpkg -L tavorine | grep -E "/share/applications/$app_id\.desktop$" || true)
 metainfo=$(dpkg -L tavorine | grep -E "/share/metainfo/$app_id\.metainfo\.xml$" || true)
 [ -n "$desktop" ] || fail "the package installs no $app_id.desktop"
