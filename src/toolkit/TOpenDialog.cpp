@@ -27,15 +27,6 @@ QString anyCase(const QString& pattern) {
     return out;
 }
 
-bool readNothing(QIODevice&, QSettings::SettingsMap&) {
-    return true;
-}
-
-// Refusing the write leaves no file: the settings are never committed to disk.
-bool writeNothing(QIODevice&, const QSettings::SettingsMap&) {
-    return false;
-}
-
 } // namespace
 
 TOpenDialog::TOpenDialog(QObject* owner, const QString& name)
@@ -70,11 +61,14 @@ QStringList TOpenDialog::NameFilters(const QString& filter) {
 }
 
 void TOpenDialog::KeepNoSettings() {
+    // Qt's file dialog opens its settings as QSettings(UserScope, "QtProject") in the native
+    // format whatever the default format is, and writes them when it is destroyed. So the user
+    // settings folder itself is moved to a place below a device file, where no folder can ever
+    // be made: reads find nothing there and the write fails without a trace.
     static const bool done = [] {
-        const QSettings::Format nothing =
-            QSettings::registerFormat(QStringLiteral("nothing"), readNothing, writeNothing);
-        if (nothing != QSettings::InvalidFormat)
-            QSettings::setDefaultFormat(nothing);
+        const QString nowhere = QStringLiteral("/dev/null/no-settings");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
         return true;
     }();
     (void)done;
