@@ -2,6 +2,8 @@
 
 #include "app/General.h"
 #include "app/Maker.h"
+#include "app/Unit2.h"
+#include "app/Unit3.h"
 #include "art/Art.h"
 #include "platform/LocaleFormats.h"
 #include "platform/Shell.h"
@@ -9,17 +11,6 @@
 #include "toolkit/Colors.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/FormatDateTime.h"
-
-// TODO(dialogs): the three dialogs come from their own modules; until they are in the tree the
-// two dialog commands only restore the command bar.
-#if __has_include("app/Unit2.h")
-#include "app/Unit2.h"
-#define TAVORINE_HAVE_ACTIONS_DIALOG 1
-#endif
-#if __has_include("app/Unit3.h")
-#include "app/Unit3.h"
-#define TAVORINE_HAVE_SET_TIME_DIALOG 1
-#endif
 
 TForm1* Form1 = nullptr;
 
@@ -276,7 +267,6 @@ void TForm1::DrawTime() {
 
 void TForm1::HoverImage1Click(QObject*) {
     resetAll();
-#ifdef TAVORINE_HAVE_ACTIONS_DIALOG
     frmActions->ShowModal();
     QString summary = QStringLiteral("Action: ");
     if (frmActions->CheckBox1->Checked())
@@ -290,17 +280,14 @@ void TForm1::HoverImage1Click(QObject*) {
     if (frmActions->CheckBox7->Checked())
         summary += QStringLiteral("URL; ");
     Label4->SetCaption(summary);
-#endif
 }
 
 void TForm1::HoverImage2Click(QObject*) {
     resetAll();
-#ifdef TAVORINE_HAVE_SET_TIME_DIALOG
     if (frmSetTime->ShowModal() == 1)
         m_engine->SetTime(std::uint16_t(frmSetTime->UpDown3->Position()),
                           std::uint16_t(frmSetTime->UpDown1->Position()),
                           std::uint16_t(frmSetTime->UpDown2->Position()));
-#endif
 }
 
 void TForm1::HoverImage3Click(QObject*) {
