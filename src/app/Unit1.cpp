@@ -4,13 +4,21 @@
 #include "app/Maker.h"
 #include "app/Unit2.h"
 #include "app/Unit3.h"
+#include "app/Unit4.h"
 #include "art/Art.h"
 #include "platform/LocaleFormats.h"
+#include "platform/SessionControl.h"
 #include "platform/Shell.h"
+#include "platform/SoundPlayer.h"
+#include "platform/TickCounter.h"
 #include "toolkit/Application.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/FormatDateTime.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 TForm1* Form1 = nullptr;
 
@@ -83,7 +91,8 @@ TForm1::TForm1()
     : TForm(QStringLiteral("Form1"), QStringLiteral("Tavorine"), 351, 347, poScreenCenter)
     , m_localeFormats(std::make_unique<platform::LocaleFormats>())
     , m_shell(std::make_unique<platform::Shell>())
-    , m_now([] { return QDateTime::currentDateTime(); }) {
+    , m_now([] { return QDateTime::currentDateTime(); })
+    , m_shutdown(ShutdownWindows) {
     SetScreenSnap(true);
     createComponents();
     m_engine = std::make_unique<engine::TimerEngine>(
@@ -497,11 +506,115 @@ void TForm1::MakeRedBlack(THoverImage* image) {
     }
 }
 
-// TODO(runner): the expiry's actions are performed by the action runner, which is still to
-// come. Until then an expiry only switches the countdown's ticks off, as the runner's first step
-// does.
+// ---- the action runner -------------------------------------------------------------------
+
+namespace {
+
+// The request of each "Options" item. Every one is forced: other programs are closed without
+// being asked.
+std::uint32_t shutdownFlags(int item) {
+    switch (item) {
+    case 0:
+        return platform::ExitPowerOff;
+    case 1:
+        return platform::ExitReboot;
+    case 2:
+        return platform::ExitLogOff;
+    default:
+        return 0;
+    }
+}
+
+platform::TickCounter* g_delayCounter = nullptr;
+
+platform::TickCounter& delayCounter() {
+    static platform::TickCounter real;
+    return g_delayCounter ? *g_delayCounter : real;
+}
+
+} // namespace
+
+// Each control is read when its step is reached, so a change made during the alarm counts for
+// the steps after it. The alarm and the message window let events through: a countdown started
+// meanwhile ticks, and may expire and run all this again, nested in this run.
 void TForm1::PerformActions() {
     Timer1->SetEnabled(false);
+    Application->Restore();
+    if (frmActions->CheckBox2->Checked())
+        ShowMsg();
+    if (frmActions->CheckBox3->Checked())
+        ExecuteProg();
+    if (frmActions->CheckBox1->Checked()) {
+        if (frmActions->RadioButton1->Checked())
+            Alarm();
+        if (frmActions->RadioButton2->Checked())
+            PlaySoundFile();
+    }
+    if (frmActions->CheckBox7->Checked())
+        launchURL();
+    if (frmActions->CheckBox4->Checked()) {
+        // Once the user has closed the program the run still finishes, but a forced power-off,
+        // restart or log-off would now close the user's other programs without asking.
+        const std::uint32_t flags = shutdownFlags(frmActions->RadioGroup1->ItemIndex());
+        if (flags != 0 && !Application->Terminated())
+            m_shutdown(flags);
+    }
+    if (frmActions->CheckBox6->Checked())
+        m_engine->RestartLoop();
+}
+
+void TForm1::ShowMsg() {
+    frmMsg->RichEdit1->SetText(frmActions->Memo1->Text());
+    frmMsg->Show();
+    Application->ProcessMessages();
+}
+
+void TForm1::ExecuteProg() {
+    m_shell->Open(frmActions->Edit1->Text());
+}
+
+void TForm1::Alarm() {
+    for (int play = 0; play < 5; ++play) {
+        sound().PlayBuiltIn();
+        Application->ProcessMessages();
+        Delay(1000);
+    }
+}
+
+platform::SoundPlayer& TForm1::sound() {
+    return m_sound ? *m_sound : platform::SoundPlayer::Shared();
+}
+
+void TForm1::PlaySoundFile() {
+    sound().PlayNamed(frmActions->Edit3->Text());
+}
+
+void TForm1::launchURL() {
+    m_shell->Open(frmActions->Edit2->Text());
+}
+
+void Delay(int ms) {
+    platform::TickCounter& counter = delayCounter();
+    const std::uint32_t start = counter.Now();
+    // Compared as signed first: a negative wait would be a huge one as unsigned.
+    if (ms <= 0)
+        return;
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    for (;;) {
+        // Unsigned difference: a wrap of the counter during the wait does not disturb it.
+        const std::uint32_t elapsed = platform::TickCounter::Elapsed(start, counter.Now());
+        if (elapsed >= std::uint32_t(ms))
+            return;
+        // Sleep until the next event or the end of the wait, whichever comes first.
+        wake.start(int(std::uint32_t(ms) - elapsed));
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+}
+
+void SetDelayCounter(platform::TickCounter* counter) {
+    g_delayCounter = counter;
 }
 
 // ---- seams -----------------------------------------------------------------------------------
@@ -519,4 +632,12 @@ void TForm1::SetClock(std::function<QDateTime()> now) {
 void TForm1::SetShell(std::unique_ptr<platform::Shell> shell) {
     if (shell)
         m_shell = std::move(shell);
+}
+
+void TForm1::SetSoundPlayer(platform::SoundPlayer* player) {
+    m_sound = player;
+}
+
+void TForm1::SetShutdown(std::function<bool(std::uint32_t)> request) {
+    m_shutdown = request ? std::move(request) : ShutdownWindows;
 }

@@ -12,12 +12,15 @@
 #include "toolkit/TTimer.h"
 
 #include <QDateTime>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
 namespace platform {
 class LocaleFormats;
 class Shell;
+class SoundPlayer;
+class TickCounter;
 } // namespace platform
 
 // The main window: the display panel with the digits, the clock line, the action summary and
@@ -107,7 +110,14 @@ public:
     void resetAll();
     void MakeBlackRed(THoverImage* image);
     void MakeRedBlack(THoverImage* image);
+
+    // The action runner, at a countdown's expiry.
     void PerformActions();
+    void ShowMsg();
+    void ExecuteProg();
+    void Alarm();
+    void PlaySoundFile();
+    void launchURL();
 
     engine::TimerEngine& Engine() { return *m_engine; }
 
@@ -115,16 +125,29 @@ public:
     void SetLocaleFormats(std::unique_ptr<platform::LocaleFormats> formats);
     void SetClock(std::function<QDateTime()> now);
     void SetShell(std::unique_ptr<platform::Shell> shell);
+    // The runner's sound player (not owned; the program's shared one when none is set) and its
+    // power-off, restart and log-off request.
+    void SetSoundPlayer(platform::SoundPlayer* player);
+    void SetShutdown(std::function<bool(std::uint32_t)> request);
 
 private:
     void createComponents();
     void restoreButton(THoverImage* button, int index);
     void showHint(QObject* sender);
+    platform::SoundPlayer& sound();
 
     std::unique_ptr<engine::TimerEngine> m_engine;
     std::unique_ptr<platform::LocaleFormats> m_localeFormats;
     std::unique_ptr<platform::Shell> m_shell;
     std::function<QDateTime()> m_now;
+    platform::SoundPlayer* m_sound = nullptr; // the program's shared player when null
+    std::function<bool(std::uint32_t)> m_shutdown;
 };
 
 extern TForm1* Form1;
+
+// Waits `ms` milliseconds of the tick counter, handling events meanwhile; 0 or less returns at
+// once. The wait sleeps in the event loop between events rather than spinning.
+void Delay(int ms);
+// The counter Delay reads; tests put one in that stands near its wrap. nullptr: the real one.
+void SetDelayCounter(platform::TickCounter* counter);
