@@ -10,6 +10,11 @@ cat > "$work/inner.sh" <<'INNER'
 set -euo pipefail
 bin=$1; out=$2
 openbox >/dev/null 2>&1 &
+# A window mapped while the window manager is still starting can be lost: wait for it first.
+for _ in $(seq 1 200); do
+  if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then break; fi
+  sleep 0.05
+done
 export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORK/no-system-bus"
 "$bin" &
 pid=$!
