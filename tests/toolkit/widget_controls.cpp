@@ -205,10 +205,26 @@ TEST(CheckBox, OnClickFollowsTogglesByMouseAndKeyboard) {
     EXPECT_EQ(seen, (std::vector<bool>{true, false}));
 }
 
-TEST(RadioButtons, TwoOnOneParentAreOneExclusivePair) {
+TEST(RadioButtons, TwoOnOneParentAreOneExclusivePairApartFromAGroupBesideThem) {
     QWidget window;
+    // Made first, as on the actions dialog, so its items come first among the window's buttons.
+    TRadioGroup group(&window, "RadioGroup1");
+    group.SetItems({"Shutdown", "Restart", "Log off"});
+    group.SetItemIndex(1);
     TRadioButton one(&window, "RadioButton1");
     TRadioButton two(&window, "RadioButton2");
+    group.setGeometry(0, 0, 200, 40);
+    one.setGeometry(0, 50, 100, 17);
+    two.setGeometry(0, 70, 100, 17);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    one.SetChecked(true);
+    EXPECT_EQ(group.ItemIndex(), 1);
+    QTest::mouseClick(&two, Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_FALSE(one.Checked());
+    EXPECT_EQ(group.ItemIndex(), 1);
+    group.Button(2)->click();
+    EXPECT_TRUE(two.Checked());
     one.SetChecked(true);
     two.SetChecked(true);
     EXPECT_FALSE(one.Checked());
