@@ -9,6 +9,8 @@
 
 namespace {
 
+QPoint lastPress;
+
 // The nearest widget at or above w that takes part in enter and leave.
 QWidget* componentOf(QWidget* w) {
     for (; w; w = w->parentWidget()) {
@@ -60,6 +62,7 @@ protected:
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
+            lastPress = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
             if (watched->isWidgetType() && !m_pressed) {
                 m_pressed = true;
                 m_captured = componentOf(static_cast<QWidget*>(watched));
@@ -104,6 +107,10 @@ private:
 Tracker* tracker = nullptr;
 
 } // namespace
+
+QPoint TMouseNotify::LastPressPos() {
+    return lastPress;
+}
 
 void TMouseNotify::InstallTracker() {
     if (tracker || !qobject_cast<QApplication*>(QCoreApplication::instance()))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+
 // Pointer enter and leave, as the program's controls expect them: one tracker for the whole
 // application looks up the component under the pointer whenever the event loop is about to wait
 // and after every mouse event. When that component changes, the old one hears CMMouseLeave()
@@ -21,4 +23,7 @@ public:
     // Looks up the component under the pointer now and delivers what changed. The tracker does
     // this by itself; tests call it after moving the virtual pointer.
     static void UpdateTracker();
+    // Where on the screen the last mouse button went down: a move started from a press handler
+    // follows the pointer from there, however far the pointer has gone since.
+    static QPoint LastPressPos();
 };

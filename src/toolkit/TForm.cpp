@@ -1,5 +1,7 @@
 #include "toolkit/TForm.h"
 
+#include "toolkit/MouseNotify.h"
+
 #include "toolkit/Application.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Fonts.h"
@@ -284,7 +286,8 @@ void TForm::StartMove() {
     if (m_moving || !isVisible() || QGuiApplication::mouseButtons() == Qt::NoButton)
         return;
     m_moving = true;
-    m_grabOffset = QCursor::pos() - pos();
+    // From where the button went down: the pointer may have moved on before this handler ran.
+    m_grabOffset = TMouseNotify::LastPressPos() - pos();
     grabMouse();
     if (!m_moveWatch) {
         // A release we never hear of (another client took the pointer) ends the move too.
