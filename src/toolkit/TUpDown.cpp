@@ -111,7 +111,9 @@ void TUpDown::writeText() {
 }
 
 bool TUpDown::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_edit && event->type() == QEvent::KeyPress) {
+    // The event type first: while the edit is being destroyed it still sends events here, and
+    // comparing with the guarded pointer would then cast an object that is no edit any more.
+    if (event->type() == QEvent::KeyPress && watched == m_edit) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
             StepBy(key->key() == Qt::Key_Up ? 1 : -1);
