@@ -2,6 +2,7 @@
 
 #include "toolkit/TEdit.h"
 
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QScrollBar>
 
@@ -12,6 +13,17 @@ QString JoinCrLf(const QStringList& lines) {
 QStringList SplitLines(const QString& text) {
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
     return text.split(lineEnd);
+}
+
+QTextOption::WrapMode WrapModeFor(const QString& text) {
+    constexpr qsizetype LongestWord = 256;
+    qsizetype run = 0;
+    for (QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > LongestWord)
+            return QTextOption::WrapAnywhere;
+    }
+    return QTextOption::WrapAtWordBoundaryOrAnywhere;
 }
 
 TMemo::TMemo(QWidget* parent, const QString& name)
@@ -34,6 +46,9 @@ QStringList TMemo::Lines() const {
 }
 
 void TMemo::SetText(const QString& text) {
+    // Emptied first: a change of wrapping lays out again whatever text is there.
+    clear();
+    setWordWrapMode(WrapModeFor(text));
     setPlainText(SplitLines(text).join(QLatin1Char('\n')));
 }
 
@@ -49,4 +64,10 @@ void TMemo::SetColors(TColor fontColor, TColor color) {
         bar.setColor(group, QPalette::WindowText, ToQColor(clBlack));
     }
     verticalScrollBar()->setPalette(bar);
+}
+
+void TMemo::insertFromMimeData(const QMimeData* source) {
+    if (source && source->hasText() && WrapModeFor(source->text()) == QTextOption::WrapAnywhere)
+        setWordWrapMode(QTextOption::WrapAnywhere);
+    QPlainTextEdit::insertFromMimeData(source);
 }

@@ -21,6 +21,9 @@ QString TRichEdit::Text() const {
 }
 
 void TRichEdit::SetText(const QString& text) {
+    // Emptied first: a change of wrapping lays out again whatever text is there.
+    clear();
+    setWordWrapMode(WrapModeFor(text));
     setPlainText(SplitLines(text).join(QLatin1Char('\n')));
 }
 
@@ -30,6 +33,9 @@ void TRichEdit::SetColors(TColor fontColor, TColor color) {
 
 void TRichEdit::insertFromMimeData(const QMimeData* source) {
     // Pasted or dropped text comes in as text, whatever else the source offers.
-    if (source && source->hasText())
-        insertPlainText(source->text());
+    if (!source || !source->hasText())
+        return;
+    if (WrapModeFor(source->text()) == QTextOption::WrapAnywhere)
+        setWordWrapMode(QTextOption::WrapAnywhere);
+    insertPlainText(source->text());
 }
