@@ -6,6 +6,7 @@
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TickCounter.h"
+#include "support/RunnerFakes.h"
 #include "support/Wait.h"
 #include "toolkit/Application.h"
 
@@ -18,20 +19,9 @@
 
 namespace {
 
-using Log = std::vector<std::string>;
-
-class RecordingShell : public platform::Shell {
-public:
-    explicit RecordingShell(Log& log)
-        : m_log(log) {}
-    bool Open(const QString& what) override {
-        m_log.push_back("open " + what.toStdString());
-        return true;
-    }
-
-private:
-    Log& m_log;
-};
+using testsupport::LeapingCounter;
+using testsupport::Log;
+using testsupport::RecordingShell;
 
 class RecordingSound : public platform::SoundPlayer {
 public:
@@ -48,16 +38,6 @@ public:
 
 private:
     Log& m_log;
-};
-
-// A counter that has moved on by a whole second at every reading, so each wait of the alarm
-// ends at its first test.
-class LeapingCounter : public platform::TickCounter {
-public:
-    std::uint32_t Now() const override { return m_now += 1000; }
-
-private:
-    mutable std::uint32_t m_now = 0;
 };
 
 class ActionRunner : public testing::Test {

@@ -7,6 +7,7 @@
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TickCounter.h"
+#include "support/RunnerFakes.h"
 #include "toolkit/Application.h"
 
 #include <gtest/gtest.h>
@@ -15,20 +16,9 @@
 
 namespace {
 
-using Log = std::vector<std::string>;
-
-class RecordingShell : public platform::Shell {
-public:
-    explicit RecordingShell(Log& log)
-        : m_log(log) {}
-    bool Open(const QString& what) override {
-        m_log.push_back("open " + what.toStdString());
-        return true;
-    }
-
-private:
-    Log& m_log;
-};
+using testsupport::LeapingCounter;
+using testsupport::Log;
+using testsupport::RecordingShell;
 
 class ClosingSound : public platform::SoundPlayer {
 public:
@@ -43,14 +33,6 @@ public:
 private:
     Log& m_log;
     int m_plays = 0;
-};
-
-class LeapingCounter : public platform::TickCounter {
-public:
-    std::uint32_t Now() const override { return m_now += 1000; }
-
-private:
-    mutable std::uint32_t m_now = 0;
 };
 
 TEST(ActionRunnerClose, FinishesTheRunButAsksForNoShutdownAfterTheUserQuit) {

@@ -3,6 +3,7 @@
 #include "app/Unit2.h"
 #include "app/Unit4.h"
 #include "platform/TickCounter.h"
+#include "support/RunnerFakes.h"
 #include "toolkit/Application.h"
 
 #include <QElapsedTimer>
@@ -12,14 +13,7 @@
 
 namespace {
 
-// Each wait of the alarm ends at its first test, so a run takes no five seconds.
-class LeapingCounter : public platform::TickCounter {
-public:
-    std::uint32_t Now() const override { return m_now += 1000; }
-
-private:
-    mutable std::uint32_t m_now = 0;
-};
+using testsupport::LeapingCounter;
 
 class BadInput : public testing::Test {
 protected:

@@ -13,34 +13,11 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from main_window import check, failures, pointer, run, wait_until  # noqa: E402
+
 PROGRAM, SHOTS = sys.argv[1], sys.argv[2]
 MAIN_W, MAIN_H = 351, 347
-
-failures = []
-
-
-def check(ok, what):
-    print(("ok   " if ok else "FAIL ") + what, flush=True)
-    if not ok:
-        failures.append(what)
-    return ok
-
-
-def run(*args, check_rc=True):
-    r = subprocess.run(args, capture_output=True, text=True)
-    if check_rc and r.returncode != 0:
-        raise RuntimeError(f"{args}: {r.returncode} {r.stderr}")
-    return r.stdout
-
-
-def wait_until(cond, timeout=5.0, step=0.05):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = cond()
-        if value or time.monotonic() > deadline:
-            return value
-        time.sleep(step)
-
 
 def grab(x, y, w, h):
     return subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}",
@@ -59,10 +36,6 @@ def geometry(wid):
         key, _, value = line.partition("=")
         values[key] = int(value) if value.lstrip("-").isdigit() else value
     return values["X"], values["Y"]
-
-
-def pointer(x, y):
-    run("xdotool", "mousemove", "--sync", str(x), str(y))
 
 
 def click(x, y):
