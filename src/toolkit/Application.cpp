@@ -49,7 +49,7 @@ void TApplication::Initialize(const char* argv0) {
     static int argc = 1;
     m_app = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavorine"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tavorine"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("app.tavorine.Tavorine"));
     QGuiApplication::setQuitOnLastWindowClosed(false);
     // The program keeps no state, so a session has nothing to restart it with.
     QObject::connect(m_app.get(), &QGuiApplication::commitDataRequest,
