@@ -41,6 +41,11 @@ void TApplication::Initialize(const char* argv0) {
     // Wayland lets no client place or move its own windows; through XWayland we can.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // With shared-memory images every repaint waits for the X server's completion event, three
+    // wake-ups a second for a clock line that changes once a second. The windows are small
+    // enough to be sent plainly.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
 
     // Only the program's name goes to Qt: none of Qt's own options can change the program.
     static char name[256];

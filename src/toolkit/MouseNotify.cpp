@@ -26,12 +26,22 @@ class Tracker : public QObject {
 public:
     Tracker() {
         if (auto* dispatcher = QAbstractEventDispatcher::instance(qApp->thread()))
-            connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &Tracker::update);
+            connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &Tracker::idle);
         qApp->installEventFilter(this);
+    }
+
+    // Asking the X server where the pointer is costs a round trip, which wakes this thread and
+    // Qt's reader thread: done on every pass of the loop it would wake an idle program some
+    // fifteen times a second. What is under a pointer can change only with pointer, window or
+    // widget events, so the idle check looks again only after one of those.
+    void idle() {
+        if (m_dirty)
+            update();
     }
 
     void update() {
         m_pending = false;
+        m_dirty = false;
         QWidget* under = componentOf(QApplication::widgetAt(QCursor::pos()));
         if (under && !under->isVisible())
             under = nullptr;
@@ -60,8 +70,24 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
+        case QEvent::Enter:
+        case QEvent::Leave:
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::ZOrderChange:
+        case QEvent::WindowStateChange:
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+        case QEvent::ParentChange:
+        case QEvent::Wheel:
+        case QEvent::DragMove:
+            m_dirty = true;
+            break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
+            m_dirty = true;
             lastPress = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
             if (watched->isWidgetType() && !m_pressed) {
                 m_pressed = true;
@@ -70,6 +96,7 @@ protected:
             schedule();
             break;
         case QEvent::MouseButtonRelease:
+            m_dirty = true;
             if (static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) {
                 m_pressed = false;
                 m_captured = nullptr;
@@ -77,6 +104,7 @@ protected:
             schedule();
             break;
         case QEvent::MouseMove:
+            m_dirty = true;
             if (static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) {
                 m_pressed = false;
                 m_captured = nullptr;
@@ -102,6 +130,7 @@ private:
     QPointer<QWidget> m_captured;
     bool m_pressed = false;
     bool m_pending = false;
+    bool m_dirty = true;
 };
 
 Tracker* tracker = nullptr;
